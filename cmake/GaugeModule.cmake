@@ -1,0 +1,25 @@
+# A gauge module: <name>.gau, exporting exactly ImportTable and Linkage.
+set(KORVAN_GAUGE_DIR ${CMAKE_BINARY_DIR}/aircraft/korvan/Gauges)
+
+function(korvan_add_gauge_module name)
+  cmake_parse_arguments(ARG "" "RESOURCE_SCRIPT" "SOURCES;LIBRARIES" ${ARGN})
+  add_library(${name} MODULE ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES
+    PREFIX "" SUFFIX ".gau"
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+    LIBRARY_OUTPUT_DIRECTORY ${KORVAN_GAUGE_DIR}
+    RUNTIME_OUTPUT_DIRECTORY ${KORVAN_GAUGE_DIR})
+  target_link_libraries(${name} PRIVATE gauge_module_side ${ARG_LIBRARIES})
+  if(WIN32)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/host/gauge_module.def)
+    if(ARG_RESOURCE_SCRIPT)
+      target_sources(${name} PRIVATE ${ARG_RESOURCE_SCRIPT})
+    endif()
+    target_link_options(${name} PRIVATE -static)
+    target_link_libraries(${name} PRIVATE kernel32 user32 winmm dsound)
+  else()
+    target_link_options(${name} PRIVATE -Wl,--no-undefined
+      -Wl,--version-script=${PROJECT_SOURCE_DIR}/host/gauge_module.map)
+    set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/host/gauge_module.map)
+  endif()
+endfunction()
