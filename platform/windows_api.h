@@ -10,4 +10,19 @@
 #else
 #include "platform/native/win_types.h"
 #include "platform/native/win_resources.h"
+#if __has_include("platform/native/win_system.h")
+#include "platform/native/win_system.h"  // Sleep, module file names, global memory, wsprintfA
+#endif
+#if __has_include("platform/native/win_windows.h")
+#include "platform/native/win_windows.h"  // FindWindowA, FindWindowExA, SendMessageA
+#endif
+#if __has_include("platform/native/win_profile.h")
+#include "platform/native/win_profile.h"  // GetPrivateProfileStringA
+#endif
+#if __has_include("platform/native/win_mmio.h")
+#include "platform/native/win_mmio.h"  // multimedia file services
+#endif
+#if __has_include("platform/native/win_dsound.h")
+#include "platform/native/win_dsound.h"  // DirectSound
+#endif
 #endif
