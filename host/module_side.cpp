@@ -16,7 +16,9 @@ typename ServiceType<E>::type entry() {
 
 }  // namespace
 
-const ServiceTable* services() { return ::ImportTable.services; }
+const ServiceTable* services() {
+  return ::ImportTable.services;
+}
 
 void read_token_var(HostVar& var) {
   if (auto fn = entry<ServiceEntry::ReadTokenVar>()) fn(&var);

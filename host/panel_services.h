@@ -77,22 +77,70 @@ using ElementTreeWithValue = void(HOST_CALL*)(Element* first, std::uint32_t valu
 
 template <ServiceEntry E>
 struct ServiceType;
-template <> struct ServiceType<ServiceEntry::ReadTokenVar> { using type = service::ReadTokenVar; };
-template <> struct ServiceType<ServiceEntry::SendKeyEvent> { using type = service::SendKeyEvent; };
-template <> struct ServiceType<ServiceEntry::TogglePanelWindow> { using type = service::TogglePanelWindow; };
-template <> struct ServiceType<ServiceEntry::NamedVarLink> { using type = service::NamedVarLink; };
-template <> struct ServiceType<ServiceEntry::NamedVarFind> { using type = service::NamedVarFind; };
-template <> struct ServiceType<ServiceEntry::NamedVarRegister> { using type = service::NamedVarRegister; };
-template <> struct ServiceType<ServiceEntry::NamedVarGet> { using type = service::NamedVarGet; };
-template <> struct ServiceType<ServiceEntry::NamedVarSet> { using type = service::NamedVarSet; };
-template <> struct ServiceType<ServiceEntry::EvalCalculatorCode> { using type = service::EvalCalculatorCode; };
-template <> struct ServiceType<ServiceEntry::ElementTree1> { using type = service::ElementTree; };
-template <> struct ServiceType<ServiceEntry::ElementTree2> { using type = service::ElementTreeWithValue; };
-template <> struct ServiceType<ServiceEntry::ElementTree3> { using type = service::ElementTree; };
-template <> struct ServiceType<ServiceEntry::ElementTree4> { using type = service::ElementTree; };
-template <> struct ServiceType<ServiceEntry::ElementTree5> { using type = service::ElementTreeWithValue; };
-template <> struct ServiceType<ServiceEntry::ElementTree6> { using type = service::ElementTree; };
-template <> struct ServiceType<ServiceEntry::ElementTree8> { using type = service::ElementTree; };
+template <>
+struct ServiceType<ServiceEntry::ReadTokenVar> {
+  using type = service::ReadTokenVar;
+};
+template <>
+struct ServiceType<ServiceEntry::SendKeyEvent> {
+  using type = service::SendKeyEvent;
+};
+template <>
+struct ServiceType<ServiceEntry::TogglePanelWindow> {
+  using type = service::TogglePanelWindow;
+};
+template <>
+struct ServiceType<ServiceEntry::NamedVarLink> {
+  using type = service::NamedVarLink;
+};
+template <>
+struct ServiceType<ServiceEntry::NamedVarFind> {
+  using type = service::NamedVarFind;
+};
+template <>
+struct ServiceType<ServiceEntry::NamedVarRegister> {
+  using type = service::NamedVarRegister;
+};
+template <>
+struct ServiceType<ServiceEntry::NamedVarGet> {
+  using type = service::NamedVarGet;
+};
+template <>
+struct ServiceType<ServiceEntry::NamedVarSet> {
+  using type = service::NamedVarSet;
+};
+template <>
+struct ServiceType<ServiceEntry::EvalCalculatorCode> {
+  using type = service::EvalCalculatorCode;
+};
+template <>
+struct ServiceType<ServiceEntry::ElementTree1> {
+  using type = service::ElementTree;
+};
+template <>
+struct ServiceType<ServiceEntry::ElementTree2> {
+  using type = service::ElementTreeWithValue;
+};
+template <>
+struct ServiceType<ServiceEntry::ElementTree3> {
+  using type = service::ElementTree;
+};
+template <>
+struct ServiceType<ServiceEntry::ElementTree4> {
+  using type = service::ElementTree;
+};
+template <>
+struct ServiceType<ServiceEntry::ElementTree5> {
+  using type = service::ElementTreeWithValue;
+};
+template <>
+struct ServiceType<ServiceEntry::ElementTree6> {
+  using type = service::ElementTree;
+};
+template <>
+struct ServiceType<ServiceEntry::ElementTree8> {
+  using type = service::ElementTree;
+};
 
 // The host's table: one function reference per word, indexed by ServiceEntry.
 struct ServiceTable {

@@ -4,6 +4,10 @@ namespace platform {
 namespace {
 double now = 0.0;
 }
-double sim_time() { return now; }
-void set_sim_time(double seconds) { now = seconds; }
+double sim_time() {
+  return now;
+}
+void set_sim_time(double seconds) {
+  now = seconds;
+}
 }  // namespace platform

@@ -1,10 +1,10 @@
 #include "platform/native/win_resources.h"
 
 #include <dlfcn.h>
+#include <strings.h>
 
 #include <cstring>
 #include <map>
-#include <strings.h>
 #include <span>
 
 namespace {
@@ -14,7 +14,9 @@ std::map<HMODULE, std::span<const NativeResource>>& registry() {
   return tables;
 }
 
-bool is_number(LPCSTR name) { return reinterpret_cast<std::uintptr_t>(name) <= 0xFFFF; }
+bool is_number(LPCSTR name) {
+  return reinterpret_cast<std::uintptr_t>(name) <= 0xFFFF;
+}
 
 bool same_type(const char* a, LPCSTR b) {
   if (is_number(a) || is_number(b)) return a == b;
@@ -57,12 +59,16 @@ HGLOBAL LoadResource(HMODULE, HRSRC resource) {
   return resource ? const_cast<unsigned char*>(resource->data) : nullptr;
 }
 
-LPVOID LockResource(HGLOBAL data) { return data; }
+LPVOID LockResource(HGLOBAL data) {
+  return data;
+}
 
 DWORD SizeofResource(HMODULE, HRSRC resource) {
   return resource ? static_cast<DWORD>(resource->size) : 0;
 }
 
-BOOL FreeResource(HGLOBAL) { return FALSE; }
+BOOL FreeResource(HGLOBAL) {
+  return FALSE;
+}
 
 }  // extern "C"

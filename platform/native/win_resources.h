@@ -7,7 +7,8 @@
 #include "platform/native/win_types.h"
 
 // Resource names and types are numbers passed in a pointer, as on Windows.
-#define MAKEINTRESOURCEA(i) (reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
+#define MAKEINTRESOURCEA(i) \
+  (reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
 #define RT_BITMAP MAKEINTRESOURCEA(2)
 
 struct NativeResource {

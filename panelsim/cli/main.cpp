@@ -1,0 +1,113 @@
+// panelsim: runs scenarios on the stand-in panel system and shows what a module offers.
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "panelsim/errors.h"
+#include "panelsim/module_listing.h"
+#include "panelsim/module_loader.h"
+#include "panelsim/panel.h"
+#include "panelsim/scenario.h"
+#include "panelsim/trace.h"
+#include "platform/windows_api.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The bundled aircraft package sits beside the build's panelsim folder.
+fs::path default_root() {
+#if defined(_WIN32)
+  char buffer[1024] = {};
+  GetModuleFileNameA(nullptr, buffer, sizeof buffer - 1);
+  fs::path exe(buffer);
+#else
+  fs::path exe = fs::read_symlink("/proc/self/exe");
+#endif
+  return exe.parent_path().parent_path() / "aircraft" / "korvan";
+}
+
+std::string read_file(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw panelsim::LoadError(path.string() + ": cannot read");
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+bool worth_showing(const nlohmann::json& e) {
+  static const char* kShown[] = {"key", "window", "view", "click", "var", "note", "expect_failed"};
+  std::string what = e.value("event", "");
+  for (const char* s : kShown) {
+    if (what == s) return true;
+  }
+  return false;
+}
+
+int run(fs::path scenario_path, fs::path root, fs::path trace_path, bool timeline) {
+  scenario_path = fs::absolute(scenario_path);
+  std::string text = read_file(scenario_path);
+  auto lines = panelsim::parse_scenario(text, scenario_path.string());
+  if (trace_path.empty()) trace_path = scenario_path.stem().string() + ".trace.jsonl";
+  trace_path = fs::absolute(trace_path);
+  panelsim::Trace trace;
+  trace.open_file(trace_path.string());
+  panelsim::ScenarioResult result;
+  {
+    panelsim::Panel panel(fs::absolute(root).string(), trace);
+    result = panelsim::run_scenario(panel, lines, scenario_path.string(), std::cerr);
+  }
+  if (timeline) {
+    for (const auto& e : trace.events()) {
+      if (worth_showing(e)) std::cout << panelsim::describe_event(e) << "\n";
+    }
+  }
+  std::cout << scenario_path.filename().string() << ": " << result.expectations - result.failures
+            << " of " << result.expectations << " expectations met; trace in "
+            << trace_path.string() << "\n";
+  return result.failures == 0 ? 0 : 1;
+}
+
+int list(const std::string& module, fs::path root) {
+  panelsim::Trace trace;
+  panelsim::Panel panel(fs::absolute(root).string(), trace);
+  panelsim::LoadedModule& m = fs::exists(module) && !fs::is_directory(module)
+                                  ? panel.module(fs::path(module).stem().string())
+                                  : panel.module(module);
+  panelsim::print_module_listing(m, std::cout);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"panelsim: the stand-in panel system for the Korvan gauge modules"};
+  app.require_subcommand(1);
+  std::string root = default_root().string();
+  app.add_option("--root", root, "simulator root folder (holds Gauges/)")->capture_default_str();
+
+  auto* run_cmd =
+      app.add_subcommand("run", "run a scenario; exits non-zero when an expectation fails");
+  std::string scenario, trace_file;
+  bool timeline = false;
+  run_cmd->add_option("scenario", scenario, "scenario file")->required();
+  run_cmd->add_option("--trace", trace_file, "where to write the trace (JSON lines)");
+  run_cmd->add_flag("--timeline", timeline, "print a readable timeline of what happened");
+
+  auto* list_cmd =
+      app.add_subcommand("list", "print a module's gauges, elements, hot spots and tool-tips");
+  std::string module;
+  list_cmd->add_option("module", module, "module name (found in Gauges/) or file")->required();
+
+  CLI11_PARSE(app, argc, argv);
+  try {
+    if (*run_cmd) return run(scenario, root, trace_file, timeline);
+    if (*list_cmd) return list(module, root);
+  } catch (const std::exception& e) {
+    std::cerr << "panelsim: " << e.what() << "\n";
+    return 2;
+  }
+  return 0;
+}
