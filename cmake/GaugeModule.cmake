@@ -2,13 +2,16 @@
 set(KORVAN_GAUGE_DIR ${CMAKE_BINARY_DIR}/aircraft/korvan/Gauges)
 
 function(korvan_add_gauge_module name)
-  cmake_parse_arguments(ARG "" "RESOURCE_SCRIPT" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "RESOURCE_SCRIPT;OUTPUT_DIRECTORY" "SOURCES;LIBRARIES" ${ARGN})
+  if(NOT ARG_OUTPUT_DIRECTORY)
+    set(ARG_OUTPUT_DIRECTORY ${KORVAN_GAUGE_DIR})
+  endif()
   add_library(${name} MODULE ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES
     PREFIX "" SUFFIX ".gau"
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
-    LIBRARY_OUTPUT_DIRECTORY ${KORVAN_GAUGE_DIR}
-    RUNTIME_OUTPUT_DIRECTORY ${KORVAN_GAUGE_DIR})
+    LIBRARY_OUTPUT_DIRECTORY ${ARG_OUTPUT_DIRECTORY}
+    RUNTIME_OUTPUT_DIRECTORY ${ARG_OUTPUT_DIRECTORY})
   target_link_libraries(${name} PRIVATE gauge_module_side ${ARG_LIBRARIES})
   if(WIN32)
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/host/gauge_module.def)

@@ -83,9 +83,10 @@ void refresh_element(ElementNode& node, SimModel& model, double dt) {
           n.table && n.point_count > 0 ? table_angle(n.table, n.point_count, s.value) : s.value;
       if (s.refreshed && n.max_rate > 0 && dt > 0) {
         double step = n.max_rate * dt;
-        target = std::clamp(target, s.angle - step, s.angle + step);
+        target = std::clamp(target, s.turned - step, s.turned + step);
       }
-      s.angle = target;
+      s.turned = target;
+      s.angle = std::fmod(std::fmod(target, 360.0) + 360.0, 360.0);
       break;
     }
     case host::ElementKind::String: {

@@ -17,10 +17,11 @@ class LoadedModule;
 
 // What the host shows for one element after a refresh.
 struct ElementState {
-  double value = 0.0;                       // the update callback's result, or the source value
-  double angle = 0.0;                       // needles: degrees clockwise from straight up
-  int state = 0;                            // icons: the state drawn, -1 = nothing
-  int bitmap = 0;                           // the bitmap drawn (icon: bitmap + state)
+  double value = 0.0;   // the update callback's result, or the source value
+  double angle = 0.0;   // needles: degrees clockwise from straight up, 0 to under 360
+  double turned = 0.0;  // needles: the same before it is brought into 0 to 360
+  int state = 0;        // icons: the state drawn, -1 = nothing
+  int bitmap = 0;       // the bitmap drawn (icon: bitmap + state)
   double x = 0.0, y = 0.0, rotation = 0.0;  // sliders, sprites, moving images
   std::string text;                         // strings
   bool hidden = false;                      // image flag 0x40000000, a failure or an icon at -1
