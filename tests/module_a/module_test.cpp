@@ -245,5 +245,11 @@ TEST_F(KorvanInstr, CarriesEveryFaceAsTheBitmapResourceWindowsWouldHold) {
   }
 }
 
+#if defined(_WIN32)
+TEST_F(KorvanInstr, CarriesAVersionResource) {
+  EXPECT_NE(FindResourceA(module.handle(), MAKEINTRESOURCEA(1), RT_VERSION), nullptr);
+}
+#endif
+
 }  // namespace
 }  // namespace korvan_test
