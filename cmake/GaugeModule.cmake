@@ -5,6 +5,7 @@ function(korvan_add_gauge_module name)
   cmake_parse_arguments(ARG "" "RESOURCE_SCRIPT;OUTPUT_DIRECTORY" "SOURCES;LIBRARIES" ${ARGN})
   if(NOT ARG_OUTPUT_DIRECTORY)
     set(ARG_OUTPUT_DIRECTORY ${KORVAN_GAUGE_DIR})
+    set_property(GLOBAL APPEND PROPERTY KORVAN_PACKAGE_MODULES ${name})
   endif()
   add_library(${name} MODULE ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES

@@ -161,7 +161,7 @@ class Runner {
     } else if (cmd == "window") {
       window(w);
     } else if (cmd == "note") {
-      panel_.model().trace().record({{"event", "note"}, {"text", line_->text.substr(4)}});
+      panel_.model().trace().record({{"event", "note"}, {"text", trim(line_->text.substr(4))}});
     } else if (cmd == "expect") {
       expect(w);
     } else {

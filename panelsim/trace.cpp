@@ -44,8 +44,11 @@ std::string describe_event(const nlohmann::json& e) {
   } else if (what == "element") {
     text = e.value("instance", "") + " " + e.value("path", "") + " " + e.value("property", "") +
            " = " + e["value"].dump();
+  } else if (what == "expect_failed") {
+    text = "EXPECTATION FAILED at line " + std::to_string(e.value("line", 0)) + ": expected " +
+           e.value("expected", "") + ", found " + e.value("actual", "");
   } else if (what == "note") {
-    text = e.value("text", "");
+    text = "-- " + e.value("text", "");
   } else {
     text = e.dump();
   }
