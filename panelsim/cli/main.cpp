@@ -46,12 +46,9 @@ bool worth_showing(const nlohmann::json& e) {
   return false;
 }
 
-int run(fs::path scenario_path, fs::path root, fs::path trace_path, bool timeline) {
-  scenario_path = fs::absolute(scenario_path);
+int run_one(fs::path scenario_path, fs::path root, fs::path trace_path, bool timeline) {
   std::string text = read_file(scenario_path);
   auto lines = panelsim::parse_scenario(text, scenario_path.string());
-  if (trace_path.empty()) trace_path = scenario_path.stem().string() + ".trace.jsonl";
-  trace_path = fs::absolute(trace_path);
   panelsim::Trace trace;
   trace.open_file(trace_path.string());
   panelsim::ScenarioResult result;
@@ -68,6 +65,41 @@ int run(fs::path scenario_path, fs::path root, fs::path trace_path, bool timelin
             << " of " << result.expectations << " expectations met; trace in "
             << trace_path.string() << "\n";
   return result.failures == 0 ? 0 : 1;
+}
+
+// Runs each scenario on a fresh panel with freshly loaded modules. With several scenarios the
+// traces go into trace_dir, one file each.
+int run(const std::vector<std::string>& scenarios, const fs::path& root, const fs::path& trace,
+        const fs::path& trace_dir, bool timeline) {
+  if (scenarios.size() > 1 && !trace.empty()) {
+    throw panelsim::LoadError("--trace names one file; give --trace-dir for several scenarios");
+  }
+  // A panel works in the simulator folder: settle every path before the first one starts.
+  std::vector<fs::path> paths;
+  for (const auto& s : scenarios) paths.push_back(fs::absolute(s));
+  fs::path absolute_root = fs::absolute(root);
+  fs::path absolute_trace = trace.empty() ? trace : fs::absolute(trace);
+  fs::path absolute_dir = trace_dir.empty() ? trace_dir : fs::absolute(trace_dir);
+  if (!absolute_dir.empty()) fs::create_directories(absolute_dir);
+  int failed = 0;
+  for (const auto& path : paths) {
+    fs::path trace_path = absolute_trace;
+    if (!absolute_dir.empty()) trace_path = absolute_dir / (path.stem().string() + ".trace.jsonl");
+    if (trace_path.empty()) trace_path = fs::absolute(path.stem().string() + ".trace.jsonl");
+    try {
+      failed += run_one(path, absolute_root, trace_path, timeline);
+    } catch (const panelsim::InputError& e) {
+      std::cerr << "panelsim: " << e.what() << "\n";
+      ++failed;
+    } catch (const panelsim::LoadError& e) {
+      std::cerr << "panelsim: " << e.what() << "\n";
+      ++failed;
+    }
+  }
+  if (scenarios.size() > 1) {
+    std::cout << scenarios.size() - failed << " passed, " << failed << " failed\n";
+  }
+  return failed == 0 ? 0 : 1;
 }
 
 int list(const std::string& module, fs::path root) {
@@ -90,10 +122,12 @@ int main(int argc, char** argv) {
 
   auto* run_cmd =
       app.add_subcommand("run", "run a scenario; exits non-zero when an expectation fails");
-  std::string scenario, trace_file;
+  std::vector<std::string> scenarios;
+  std::string trace_file, trace_dir;
   bool timeline = false;
-  run_cmd->add_option("scenario", scenario, "scenario file")->required();
-  run_cmd->add_option("--trace", trace_file, "where to write the trace (JSON lines)");
+  run_cmd->add_option("scenarios", scenarios, "scenario files")->required();
+  run_cmd->add_option("--trace", trace_file, "where to write the trace (JSON lines) of one scenario");
+  run_cmd->add_option("--trace-dir", trace_dir, "folder for the traces of several scenarios");
   run_cmd->add_flag("--timeline", timeline, "print a readable timeline of what happened");
 
   auto* list_cmd =
@@ -103,7 +137,7 @@ int main(int argc, char** argv) {
 
   CLI11_PARSE(app, argc, argv);
   try {
-    if (*run_cmd) return run(scenario, root, trace_file, timeline);
+    if (*run_cmd) return run(scenarios, root, trace_file, trace_dir, timeline);
     if (*list_cmd) return list(module, root);
   } catch (const std::exception& e) {
     std::cerr << "panelsim: " << e.what() << "\n";
