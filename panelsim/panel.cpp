@@ -17,6 +17,18 @@
 namespace fs = std::filesystem;
 
 namespace panelsim {
+namespace {
+const char* button_name(std::uint32_t event) {
+  switch (event) {
+    case host::mouse_event::kRightClick:
+      return "right";
+    case host::mouse_event::kLeftDrag:
+      return "left drag";
+    default:
+      return "left";
+  }
+}
+}  // namespace
 
 // Marks which instance's code is running, so the trace can say who sent what.
 struct Panel::CallScope {
@@ -253,7 +265,7 @@ int Panel::click(GaugeInstance& g, int x, int y, std::uint32_t event) {
                  {"instance", g.name()},
                  {"x", x},
                  {"y", y},
-                 {"button", event == host::mouse_event::kRightClick ? "right" : "left"},
+                 {"button", button_name(event)},
                  {"hot_spot", r ? r->index : -1}});
   return r ? dispatch(g, *r, x, y, event) : -1;
 }
@@ -267,7 +279,7 @@ int Panel::click_hot_spot(GaugeInstance& g, int number, std::uint32_t event) {
                  {"instance", g.name()},
                  {"x", x},
                  {"y", y},
-                 {"button", event == host::mouse_event::kRightClick ? "right" : "left"},
+                 {"button", button_name(event)},
                  {"hot_spot", r->index}});
   if ((r->rect->event_mask & event) == 0) return -1;
   return dispatch(g, *r, x, y, event);

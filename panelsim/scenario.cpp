@@ -144,6 +144,10 @@ class Runner {
       panel_.run_frames(static_cast<int>(integer(w, 1, "frame count")));
     } else if (cmd == "click") {
       click(w);
+    } else if (cmd == "drag") {
+      // The pointer moves with the left button held, to X,Y.
+      panel_.click(instance(word(w, 1, "instance")), static_cast<int>(integer(w, 2, "x")),
+                   static_cast<int>(integer(w, 3, "y")), host::mouse_event::kLeftDrag);
     } else if (cmd == "service") {
       auto code = static_cast<std::int32_t>(integer(w, 2, "service code"));
       auto extra = w.size() > 3 ? static_cast<std::uint32_t>(integer(w, 3, "extra")) : 0u;
