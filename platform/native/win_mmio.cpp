@@ -21,6 +21,7 @@ NativeMmioFile::~NativeMmioFile() {
 namespace {
 
 constexpr std::int64_t kLongMax = std::numeric_limits<LONG>::max();
+constexpr std::size_t kReadAheadBytes = 256 * 1024;
 // Open flags we understand: access, sharing modes, MMIO_CREATE and MMIO_ALLOCBUF.
 constexpr DWORD kKnownOpenFlags = 0x3 | 0x70 | MMIO_CREATE | MMIO_ALLOCBUF;
 
@@ -52,13 +53,39 @@ std::int64_t file_size(const NativeMmioFile& file) {
   return fstat(file.descriptor, &status) == 0 ? status.st_size : -1;
 }
 
+ssize_t read_at(int descriptor, char* destination, std::size_t count, std::int64_t offset) {
+  ssize_t got;
+  do {
+    got = pread(descriptor, destination, count, offset);
+  } while (got < 0 && errno == EINTR);
+  return got;
+}
+
+// Copies up to count bytes of a disk file from offset on; the count copied, or -1. Requests
+// smaller than the read-ahead block are served from it.
+ssize_t read_disk(NativeMmioFile& file, char* destination, std::size_t count, std::int64_t offset) {
+  if (count >= kReadAheadBytes) return read_at(file.descriptor, destination, count, offset);
+  const bool held = offset >= file.read_ahead_offset &&
+                    offset + static_cast<std::int64_t>(count) <=
+                        file.read_ahead_offset + static_cast<std::int64_t>(file.read_ahead_bytes);
+  if (!held) {
+    if (!file.read_ahead) return read_at(file.descriptor, destination, count, offset);
+    const ssize_t got = read_at(file.descriptor, file.read_ahead.get(), kReadAheadBytes, offset);
+    if (got < 0) return got;
+    file.read_ahead_offset = offset;
+    file.read_ahead_bytes = static_cast<std::size_t>(got);
+  }
+  const auto skip = static_cast<std::size_t>(offset - file.read_ahead_offset);
+  const std::size_t copied = std::min(count, file.read_ahead_bytes - skip);
+  std::memcpy(destination, file.read_ahead.get() + skip, copied);
+  return static_cast<ssize_t>(copied);
+}
+
 // Makes the I/O buffer hold the file's bytes from offset on.
 bool fill_buffer(NativeMmioFile& file, std::int64_t offset) {
   MMIOINFO& info = file.info;
-  ssize_t got;
-  do {
-    got = pread(file.descriptor, info.pchBuffer, static_cast<size_t>(info.cchBuffer), offset);
-  } while (got < 0 && errno == EINTR);
+  const ssize_t got =
+      read_disk(file, info.pchBuffer, static_cast<std::size_t>(info.cchBuffer), offset);
   if (got < 0) return false;
   info.lBufOffset = static_cast<LONG>(offset);
   info.pchNext = info.pchBuffer;
@@ -103,7 +130,6 @@ MMRESULT set_up_disk_file(NativeMmioFile& file, LPCSTR path, const MMIOINFO* req
   if (fstat(file.descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
     return MMIOERR_ACCESSDENIED;
   }
-
   MMIOINFO& info = file.info;
   info.fccIOProc = FOURCC_DOS;
   const LONG asked = request ? request->cchBuffer : 0;
@@ -119,6 +145,9 @@ MMRESULT set_up_disk_file(NativeMmioFile& file, LPCSTR path, const MMIOINFO* req
   }
   info.pchNext = info.pchEndRead = info.pchBuffer;
   info.pchEndWrite = info.pchBuffer ? info.pchBuffer + info.cchBuffer : nullptr;
+  // The read-ahead block comes with the file rather than with its first read, so that its
+  // memory is taken and given back next to the file's other small blocks.
+  file.read_ahead.reset(new (std::nothrow) char[kReadAheadBytes]);
   return MMSYSERR_NOERROR;
 }
 
@@ -156,10 +185,8 @@ bool seek_to(NativeMmioFile& file, std::int64_t target) {
 LONG read_bytes(NativeMmioFile& file, char* destination, LONG count) {
   MMIOINFO& info = file.info;
   if (!file.is_buffered()) {
-    ssize_t got;
-    do {
-      got = pread(file.descriptor, destination, static_cast<size_t>(count), info.lDiskOffset);
-    } while (got < 0 && errno == EINTR);
+    const ssize_t got =
+        read_disk(file, destination, static_cast<std::size_t>(count), info.lDiskOffset);
     if (got < 0) return -1;
     info.lDiskOffset = static_cast<LONG>(std::min(info.lDiskOffset + got, kLongMax));
     return static_cast<LONG>(got);

@@ -14,6 +14,11 @@ struct NativeMmioFile {
 
   MMIOINFO info{};      // what mmioGetInfo hands out: the I/O buffer and its pointers
   int descriptor = -1;  // the open disk file, or -1 for a memory file
+  // Bytes read ahead from a disk file, so that refilling a small I/O buffer is a copy rather
+  // than a system call each time: the file's bytes from read_ahead_offset on.
+  std::unique_ptr<char[]> read_ahead;
+  std::int64_t read_ahead_offset = 0;
+  std::size_t read_ahead_bytes = 0;
   std::unique_ptr<char[]> owned_buffer;  // an I/O buffer we allocated (MMIO_ALLOCBUF)
 
   bool is_memory() const { return descriptor < 0; }

@@ -85,6 +85,12 @@ std::string resolve_path(const char* windows_path) {
 
   std::string resolved;
   for (const std::string& part : parts) {
+    if (!part.empty()) resolved += "/" + part;
+  }
+  // The path as written usually exists; look for other spellings only when it does not.
+  if (resolved.empty() || exists(resolved)) return resolved.empty() ? "/" : resolved;
+  resolved.clear();
+  for (const std::string& part : parts) {
     if (part.empty()) continue;
     resolved += "/" + match_in_folder(resolved, part);
   }

@@ -1,5 +1,6 @@
 #include "tests/audio/test_support.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -21,7 +22,9 @@ FixtureFolder::~FixtureFolder() {
 }
 
 std::string FixtureFolder::write(std::string_view file_name, std::string_view bytes) const {
-  std::ofstream(std::filesystem::path(name_) / file_name, std::ios::binary)
+  std::string host_name(file_name);
+  std::replace(host_name.begin(), host_name.end(), '\\', '/');
+  std::ofstream(std::filesystem::path(name_) / host_name, std::ios::binary)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return name_ + "\\" + std::string(file_name);
 }

@@ -15,7 +15,8 @@ class FixtureFolder {
   FixtureFolder(const FixtureFolder&) = delete;
   FixtureFolder& operator=(const FixtureFolder&) = delete;
 
-  // Writes the bytes and answers the file's path, relative to the current folder.
+  // Writes the bytes (file_name may name a subfolder, with either separator) and answers the
+  // file's path, relative to the current folder.
   std::string write(std::string_view file_name, std::string_view bytes) const;
   const std::string& name() const { return name_; }
 
