@@ -28,5 +28,8 @@ endif()
 function(korvan_add_gtest name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  if(WIN32)
+    target_link_options(${name} PRIVATE -static)  # no MinGW runtime DLLs under Wine
+  endif()
   add_test(NAME ${name} COMMAND ${name})
 endfunction()

@@ -34,8 +34,9 @@ std::vector<ScenarioLine> parse_scenario(const std::string& text, const std::str
         }
       } else if (c == '"') {
         quoted = in_word = true;
-      } else if (c == '#') {
-        break;
+      } else if (c == '#' && !in_word &&
+                 !(i + 1 < raw.size() && std::isdigit(static_cast<unsigned char>(raw[i + 1])))) {
+        break;  // a comment; "#3" at the start of a word is a hot-spot number
       } else if (std::isspace(static_cast<unsigned char>(c))) {
         if (in_word) line.words.push_back(word);
         word.clear();

@@ -285,6 +285,7 @@ def native_source(module, bitmaps, waves):
                "  Registration() {\n"
                "    platform::register_module_resources(resources, resources, std::size(resources));\n"
                "  }\n"
+               "  ~Registration() { platform::unregister_module_resources(resources); }\n"
                "} registration;\n\n}  // namespace\n")
     return "".join(out)
 

@@ -116,6 +116,8 @@ int list(const std::string& module, fs::path root) {
 
 int main(int argc, char** argv) {
   CLI::App app{"panelsim: the stand-in panel system for the Korvan gauge modules"};
+  // Absolute paths start with '/' under Wine too: they are never options.
+  app.allow_windows_style_options(false);
   app.require_subcommand(1);
   std::string root = default_root().string();
   app.add_option("--root", root, "simulator root folder (holds Gauges/)")->capture_default_str();

@@ -40,6 +40,10 @@ void register_module_resources(const void* address_in_module, const NativeResour
   }
 }
 
+void unregister_module_resources(const void* address_in_module) {
+  if (HMODULE handle = module_handle_of(address_in_module)) registry().erase(handle);
+}
+
 }  // namespace platform
 
 extern "C" {

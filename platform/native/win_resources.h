@@ -30,6 +30,8 @@ namespace platform {
 // Called by a module's static constructor; address is any address inside the module.
 void register_module_resources(const void* address_in_module, const NativeResource* table,
                                std::size_t count);
+// Called by a module's static destructor, so an unloaded module leaves no table behind.
+void unregister_module_resources(const void* address_in_module);
 // The handle of the module that holds address, as the host passes it at install.
 HMODULE module_handle_of(const void* address_in_module);
 }  // namespace platform
