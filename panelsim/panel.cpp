@@ -223,6 +223,20 @@ void Panel::refresh(GaugeInstance& g) {
         (!before.refreshed || std::abs(before.angle - now.angle) >= 0.05)) {
       changed("angle", std::round(now.angle * 10) / 10);
     }
+    // Sliders and sprites move and turn: their changes are the readings a user sees.
+    if (node.element->kind == host::ElementKind::Slider ||
+        node.element->kind == host::ElementKind::Sprite) {
+      auto moved = [&](const char* property, double was, double is) {
+        if (!before.refreshed || std::abs(was - is) >= 0.05) {
+          changed(property, std::round(is * 10) / 10 + 0.0);  // no "-0.0"
+        }
+      };
+      moved("x", before.x, now.x);
+      moved("y", before.y, now.y);
+      if (node.element->kind == host::ElementKind::Sprite) {
+        moved("rotation", before.rotation, now.rotation);
+      }
+    }
     if (before.failures != now.failures) changed("failures", now.failures);
   }
 }

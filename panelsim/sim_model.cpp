@@ -1,5 +1,7 @@
 #include "panelsim/sim_model.h"
 
+#include <algorithm>
+
 #include "host/tokens.h"
 #include "panelsim/text_util.h"
 
@@ -43,6 +45,10 @@ constexpr EventName kEventNames[] = {
     {ke::kNavigationLightsToggle, "NAV_LIGHTS_TOGGLE"},
     {ke::kGeneratorToggleA, "GENERATOR_TOGGLE"},
     {ke::kGearToggle, "GEAR_TOGGLE"},
+    {ke::kPressureSettingUp, "KOHLSMAN_INC"},
+    {ke::kPressureSettingDown, "KOHLSMAN_DEC"},
+    {ke::kAttitudeBarUp, "ATTITUDE_BARS_POSITION_UP"},
+    {ke::kAttitudeBarDown, "ATTITUDE_BARS_POSITION_DOWN"},
 };
 
 }  // namespace
@@ -82,8 +88,20 @@ SimModel::SimModel(Trace& trace) : trace_(trace) {
   effects_[ke::kGearToggle] = [this](std::uint32_t, const std::string&) {
     set_token(tk::kGearHandle, token(tk::kGearHandle).integer() > 0 ? 0 : 16383);
   };
-  // A flight starts at noon, in an aircraft with a call sign.
+  // Knobs that step a setting within the simulator's range.
+  auto add_step = [this](std::uint32_t event, std::int32_t t, double step, double low,
+                         double high) {
+    effects_[event] = [this, t, step, low, high](std::uint32_t, const std::string&) {
+      set_token(t, std::clamp(token_number(t) + step, low, high));
+    };
+  };
+  add_step(ke::kPressureSettingUp, tk::kPressureSetting, 0.01, 28.0, 32.0);
+  add_step(ke::kPressureSettingDown, tk::kPressureSetting, -0.01, 28.0, 32.0);
+  add_step(ke::kAttitudeBarUp, tk::kAttitudeBar, 5.0, -100.0, 100.0);
+  add_step(ke::kAttitudeBarDown, tk::kAttitudeBar, -5.0, -100.0, 100.0);
+  // A flight starts at noon, at standard pressure, in an aircraft with a call sign.
   set_token(tk::kTimeOfDay, 12 * 3600.0);
+  set_token(tk::kPressureSetting, 29.92);
   set_string_var("ATC ID", "F-KRVN");
 }
 

@@ -22,6 +22,13 @@ extern host::GaugeHeader fuel_toggle;
 extern host::GaugeHeader vfr_panel_toggle;
 extern host::GaugeHeader ifr_panel_toggle;
 extern host::GaugeHeader electricity_toggle;
+// Flight instruments.
+extern host::GaugeHeader altimeter;
+extern host::GaugeHeader attitude;
+extern host::GaugeHeader vertical_speed;
+extern host::GaugeHeader turn_coordinator;
+extern host::GaugeHeader airspeed_machmeter;
+extern host::GaugeHeader accelerometer;
 
 namespace {
 
@@ -29,7 +36,8 @@ constexpr host::GaugeHeader* kGauges[] = {
     &kneeboard_toggle, &atc_toggle,         &map_toggle,          &invisible_toggle,
     &close_subpanel,   &radios_toggle,      &landing_view_toggle, &gps_toggle,
     &throttle_toggle,  &compass_toggle,     &fuel_toggle,         &vfr_panel_toggle,
-    &ifr_panel_toggle, &electricity_toggle,
+    &ifr_panel_toggle, &electricity_toggle, &altimeter,           &attitude,
+    &vertical_speed,   &turn_coordinator,   &airspeed_machmeter,  &accelerometer,
 };
 
 void HOST_CALL module_init() {}

@@ -20,8 +20,17 @@ struct RadioFlags {
   bool iff_lower_selector = false;
 };
 
+// The accelerometer's memory needles and the airspeed needle's last angle, which the Mach disc
+// turns from.
+struct FlightMemories {
+  double load_minimum = 0.0;
+  double load_maximum = 0.0;
+  double last_airspeed_angle = 0.0;
+};
+
 struct ModuleState {
   RadioFlags radios;
+  FlightMemories flight;
   bool rmi_source = true;
   bool radio_altimeter_power = true;
 };
