@@ -11,13 +11,6 @@ DWORD little_endian_u32(const unsigned char* bytes) {
   return DWORD{bytes[0]} | DWORD{bytes[1]} << 8 | DWORD{bytes[2]} << 16 | DWORD{bytes[3]} << 24;
 }
 
-bool read_u32(NativeMmioFile& file, DWORD& value) {
-  unsigned char bytes[4];
-  if (platform::mmio::read_bytes(file, reinterpret_cast<char*>(bytes), 4) != 4) return false;
-  value = little_endian_u32(bytes);
-  return true;
-}
-
 bool wanted(const MMCKINFO& found, const MMCKINFO& request, UINT search) {
   switch (search) {
     case MMIO_FINDCHUNK:
@@ -47,23 +40,34 @@ MMRESULT mmioDescend(HMMIO handle, LPMMCKINFO chunk, const MMCKINFO* parent, UIN
   // Without a parent the search runs to the end of the file.
   const std::int64_t limit = parent ? std::int64_t{parent->dwDataOffset} + parent->cksize
                                     : std::numeric_limits<std::int64_t>::max();
+  // The caller's record receives every header read, found or not, as the system's does; the
+  // search keys are taken from it first.
+  const MMCKINFO request = *chunk;
   for (;;) {
     const std::int64_t start = platform::mmio::position(*file);
     if (start + 8 > limit) return MMIOERR_CHUNKNOTFOUND;
-    MMCKINFO found{.dwDataOffset = static_cast<DWORD>(start + 8)};
-    if (!read_u32(*file, found.ckid) || !read_u32(*file, found.cksize)) {
+    unsigned char header[12];
+    const LONG got = platform::mmio::read_bytes(*file, reinterpret_cast<char*>(header), 12);
+    if (got < 8) {
+      platform::mmio::seek_to(*file, start);
       return MMIOERR_CHUNKNOTFOUND;
     }
+    chunk->ckid = little_endian_u32(header);
+    chunk->cksize = little_endian_u32(header + 4);
+    if (got == 12) chunk->fccType = little_endian_u32(header + 8);
+    chunk->dwDataOffset = static_cast<DWORD>(start + 8);
+    chunk->dwFlags = 0;
     // RIFF and LIST chunks begin with their form or list type; the file then stands after it.
-    if ((found.ckid == FOURCC_RIFF || found.ckid == FOURCC_LIST) &&
-        !read_u32(*file, found.fccType)) {
+    const bool typed = chunk->ckid == FOURCC_RIFF || chunk->ckid == FOURCC_LIST;
+    if (typed && got < 12) {
+      platform::mmio::seek_to(*file, start);
       return MMIOERR_CHUNKNOTFOUND;
     }
-    if (wanted(found, *chunk, search)) {
-      *chunk = found;
+    if (wanted(*chunk, request, search)) {
+      platform::mmio::seek_to(*file, start + (typed ? 12 : 8));
       return MMSYSERR_NOERROR;
     }
-    if (!platform::mmio::seek_to(*file, end_of_chunk(found))) return MMIOERR_CHUNKNOTFOUND;
+    if (!platform::mmio::seek_to(*file, end_of_chunk(*chunk))) return MMIOERR_CHUNKNOTFOUND;
   }
 }
 

@@ -105,10 +105,11 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR name, DWORD size) {
     name[0] = '\0';
     return 0;
   }
-  const DWORD copied = static_cast<DWORD>(std::min<std::size_t>(path.size(), size - 1));
+  // As on the 2004 system: a name cut to fit is not terminated, and the answer is the size.
+  const DWORD copied = static_cast<DWORD>(std::min<std::size_t>(path.size(), size));
   std::memcpy(name, path.data(), copied);
-  name[copied] = '\0';
-  return path.size() < size ? copied : size;
+  if (copied < size) name[copied] = '\0';
+  return copied;
 }
 
 }  // extern "C"

@@ -46,7 +46,7 @@ BOOL GlobalUnlock(HGLOBAL block);
 HGLOBAL GlobalFree(HGLOBAL block);
 SIZE_T GlobalSize(HGLOBAL block);
 // The module's file (null: the running program). The answer is the length copied; a name cut
-// to fit the buffer is still terminated and the answer is then the buffer size.
+// to fit the buffer fills it without a terminator, and the answer is then the buffer size.
 DWORD GetModuleFileNameA(HMODULE module, LPSTR name, DWORD size);
 }
 

@@ -266,18 +266,4 @@ TEST_F(NativeDirectSound, InjectedRestoreFailuresCountDown) {
 #endif
 }
 
-TEST_F(NativeDirectSound, SleepIsRecordedAndTakesNoTime) {
-#if !defined(_WIN32)
-  platform::drain_sleeps();
-  const double before = platform::sim_time();
-  Sleep(10);
-  Sleep(250);
-  EXPECT_EQ(platform::sim_time(), before);
-  const auto sleeps = platform::drain_sleeps();
-  ASSERT_EQ(sleeps.size(), 2u);
-  EXPECT_EQ(sleeps[1].milliseconds, 250u);
-  EXPECT_EQ(sleeps[1].time, before);
-#endif
-}
-
 }  // namespace

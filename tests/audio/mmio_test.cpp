@@ -145,8 +145,10 @@ TEST_F(Mmio, SearchesThatFindNothingAnswerChunkNotFound) {
   MMCKINFO absent{.ckid = mmioFOURCC('z', 'z', 'z', 'z')};
   EXPECT_EQ(mmioDescend(file_, &absent, &riff_chunk, MMIO_FINDCHUNK), MMIOERR_CHUNKNOTFOUND);
   EXPECT_EQ(position(), kFileSize) << "the search stops at the parent's end";
+  EXPECT_EQ(absent.ckid, mmioFOURCC('d', 'a', 't', 'a')) << "the record holds the last header";
   mmioSeek(file_, 12, SEEK_SET);
-  EXPECT_EQ(mmioDescend(file_, &absent, nullptr, MMIO_FINDCHUNK), MMIOERR_CHUNKNOTFOUND);
+  MMCKINFO absent_again{.ckid = mmioFOURCC('z', 'z', 'z', 'z')};
+  EXPECT_EQ(mmioDescend(file_, &absent_again, nullptr, MMIO_FINDCHUNK), MMIOERR_CHUNKNOTFOUND);
 
   mmioSeek(file_, 0, SEEK_SET);
   MMCKINFO avi{.fccType = mmioFOURCC('A', 'V', 'I', ' ')};
@@ -154,6 +156,7 @@ TEST_F(Mmio, SearchesThatFindNothingAnswerChunkNotFound) {
   MMCKINFO any{};
   mmioSeek(file_, kFileSize - 3, SEEK_SET);
   EXPECT_EQ(mmioDescend(file_, &any, nullptr, 0), MMIOERR_CHUNKNOTFOUND) << "a cut header";
+  EXPECT_EQ(position(), kFileSize - 3) << "the file goes back to where the header began";
   mmioSeek(file_, 0, SEEK_END);
   EXPECT_EQ(mmioDescend(file_, &any, nullptr, 0), MMIOERR_CHUNKNOTFOUND);
 }

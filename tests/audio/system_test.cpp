@@ -5,6 +5,10 @@
 #include <string>
 
 #include "platform/windows_api.h"
+#include "tests/audio/test_support.h"
+#if !defined(_WIN32)
+#include "platform/native/sim_clock.h"
+#endif
 
 namespace {
 
@@ -33,11 +37,26 @@ TEST(ModuleFileName, NamesTheRunningProgram) {
   EXPECT_EQ(length, std::strlen(name));
   EXPECT_NE(std::string(name).find("audio_platform_tests"), std::string::npos);
 
-  char small[5];
-  EXPECT_EQ(GetModuleFileNameA(nullptr, small, sizeof small), sizeof small)
-      << "a cut name answers the buffer's size";
-  EXPECT_EQ(small[4], '\0');
-  EXPECT_EQ(std::string(small), std::string(name, 4));
+  char small[7] = "######";
+  EXPECT_EQ(GetModuleFileNameA(nullptr, small, 5), 5u) << "a cut name answers the buffer's size";
+  EXPECT_EQ(std::string(small, 5), std::string(name, 5));
+  EXPECT_EQ(small[5], '#') << "and nothing is written past the buffer";
+}
+
+// Natively a sleep must not hold up real time; it is recorded for the trace instead.
+TEST(Sleep, IsRecordedAndTakesNoSimulatedTime) {
+  if (!audio_test::kNativePlatform) GTEST_SKIP() << "the record of sleeps is our platform's own";
+#if !defined(_WIN32)
+  platform::drain_sleeps();
+  const double before = platform::sim_time();
+  Sleep(10);
+  Sleep(250);
+  EXPECT_EQ(platform::sim_time(), before);
+  const auto sleeps = platform::drain_sleeps();
+  ASSERT_EQ(sleeps.size(), 2u);
+  EXPECT_EQ(sleeps[1].milliseconds, 250u);
+  EXPECT_EQ(sleeps[1].time, before);
+#endif
 }
 
 }  // namespace
