@@ -130,7 +130,8 @@ int main(int argc, char** argv) {
   std::string trace_file, trace_dir;
   bool timeline = false;
   run_cmd->add_option("scenarios", scenarios, "scenario files")->required();
-  run_cmd->add_option("--trace", trace_file, "where to write the trace (JSON lines) of one scenario");
+  run_cmd->add_option("--trace", trace_file,
+                      "where to write the trace (JSON lines) of one scenario");
   run_cmd->add_option("--trace-dir", trace_dir, "folder for the traces of several scenarios");
   run_cmd->add_flag("--timeline", timeline, "print a readable timeline of what happened");
 
