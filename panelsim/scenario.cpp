@@ -176,9 +176,9 @@ class Runner {
 
   void place(const std::vector<std::string>& w) {
     const std::string& name = word(w, 1, "instance name");
-    const std::string& spec = word(w, 2, "Module!Gauge");
-    auto bang = spec.find('!');
-    if (bang == std::string::npos) bad("expected Module!Gauge, found \"" + spec + "\"");
+    const std::string& gauge_ref = word(w, 2, "Module!Gauge");
+    auto bang = gauge_ref.find('!');
+    if (bang == std::string::npos) bad("expected Module!Gauge, found \"" + gauge_ref + "\"");
     int window_ident = 0;
     std::optional<std::string> params;
     for (std::size_t i = 3; i < w.size(); i += 2) {
@@ -193,7 +193,7 @@ class Runner {
     if (!panel_.model().has_window(window_ident)) {
       panel_.model().add_window(window_ident, "", true);
     }
-    panel_.place(name, spec.substr(0, bang), spec.substr(bang + 1), params, window_ident);
+    panel_.place(name, gauge_ref.substr(0, bang), gauge_ref.substr(bang + 1), params, window_ident);
   }
 
   void set(const std::vector<std::string>& w) {
