@@ -214,4 +214,19 @@ inline constexpr std::uint32_t kPanelWindowOpen = 0x103CB;
 inline constexpr std::uint32_t kPanelWindowClose = 0x103CC;
 }  // namespace key_event
 
+// The simulator's standard panel window idents.
+namespace panel_window {
+inline constexpr std::int32_t kMainPanel = 0;
+inline constexpr std::int32_t kThrottle = 10;
+inline constexpr std::int32_t kRadioStack = 50;
+inline constexpr std::int32_t kCompass = 75;
+inline constexpr std::int32_t kMiniControls = 100;
+inline constexpr std::int32_t kAnnunciator = 125;
+inline constexpr std::int32_t kAnnunciator2 = 150;
+inline constexpr std::int32_t kIfrMainPanel = 175;
+inline constexpr std::int32_t kCollective = 200;
+inline constexpr std::int32_t kGps = 225;
+inline constexpr std::int32_t kOverhead = 250;
+}  // namespace panel_window
+
 }  // namespace host

@@ -4,6 +4,7 @@
 #include <map>
 #include <sstream>
 
+#include "host/tokens.h"
 #include "panelsim/errors.h"
 #include "panelsim/text_util.h"
 
@@ -14,11 +15,19 @@ struct IdentName {
   const char* name;
   int ident;
 };
+namespace pw = host::panel_window;
 constexpr IdentName kIdentNames[] = {
-    {"MAIN_PANEL", 0},           {"THROTTLE_PANEL", 10},       {"RADIO_STACK_PANEL", 50},
-    {"COMPASS_PANEL", 75},       {"MINI_CONTROLS_PANEL", 100}, {"ANNUNCIATOR_PANEL", 125},
-    {"ANNUNCIATOR2_PANEL", 150}, {"IFR_MAIN_PANEL", 175},      {"COLLECTIVE_PANEL", 200},
-    {"GPS_PANEL", 225},          {"OVERHEAD_PANEL", 250},
+    {"MAIN_PANEL", pw::kMainPanel},
+    {"THROTTLE_PANEL", pw::kThrottle},
+    {"RADIO_STACK_PANEL", pw::kRadioStack},
+    {"COMPASS_PANEL", pw::kCompass},
+    {"MINI_CONTROLS_PANEL", pw::kMiniControls},
+    {"ANNUNCIATOR_PANEL", pw::kAnnunciator},
+    {"ANNUNCIATOR2_PANEL", pw::kAnnunciator2},
+    {"IFR_MAIN_PANEL", pw::kIfrMainPanel},
+    {"COLLECTIVE_PANEL", pw::kCollective},
+    {"GPS_PANEL", pw::kGps},
+    {"OVERHEAD_PANEL", pw::kOverhead},
 };
 
 // A window without an ident= line: Window00 is the main panel; the others get an ident of

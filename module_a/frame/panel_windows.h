@@ -2,21 +2,11 @@
 // Panel window idents the parameter strings can name, and the help texts the buttons show.
 #include <cstdint>
 
+#include "host/tokens.h"
+
 namespace korvan {
 
-namespace panel_window {
-inline constexpr std::int32_t kMainPanel = 0;
-inline constexpr std::int32_t kThrottle = 10;
-inline constexpr std::int32_t kRadioStack = 50;
-inline constexpr std::int32_t kCompass = 75;
-inline constexpr std::int32_t kMiniControls = 100;
-inline constexpr std::int32_t kAnnunciator = 125;
-inline constexpr std::int32_t kAnnunciator2 = 150;
-inline constexpr std::int32_t kIfrMainPanel = 175;
-inline constexpr std::int32_t kCollective = 200;
-inline constexpr std::int32_t kGps = 225;
-inline constexpr std::int32_t kOverhead = 250;
-}  // namespace panel_window
+namespace panel_window = host::panel_window;
 
 // Help ids name texts the host owns.
 namespace help_id {
