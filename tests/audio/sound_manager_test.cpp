@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "tests/audio/test_support.h"
@@ -36,14 +35,6 @@ DWORD play_position(IDirectSoundBuffer* buffer) {
 class Manager : public ::testing::Test {
  protected:
   void SetUp() override {
-#if defined(_WIN32)
-    // Where the kernel cannot run 32-bit programs, Wine itself runs under qemu-i386, and
-    // qemu crashes in DirectSound's mixing thread while a real buffer plays (seen as
-    // "uncaught target signal 11"). The native build runs every case on our stand-in.
-    if (std::getenv("KORVAN_EMULATED_WINE")) {
-      GTEST_SKIP() << "real DirectSound playback under an emulated Wine";
-    }
-#endif
     reset_platform();
   }
   void TearDown() override { reset_platform(); }
