@@ -29,10 +29,16 @@ const std::string& sound_path() {
 
 void load_sound(benchmark::State& state) {
   audio::SoundManager sounds;
-  if (sounds.init_sound_device() != S_OK) state.SkipWithError("no sound device");
+  if (sounds.init_sound_device() != S_OK) {
+    state.SkipWithError("no sound device");
+    return;
+  }
   std::size_t loads = 0;
   for (auto _ : state) {
-    if (sounds.load_sound(0, sound_path().c_str()) != S_OK) state.SkipWithError("load failed");
+    if (sounds.load_sound(0, sound_path().c_str()) != S_OK) {
+      state.SkipWithError("load failed");
+      break;
+    }
     // The stand-in records every buffer; keep that record from growing without bound.
     if (++loads % 256 == 0) platform::drain_sound_events();
   }
@@ -43,6 +49,10 @@ void fread_and_copy(benchmark::State& state) {
   const std::string host_path = sound_path().substr(0, sound_path().find('\\')) + "/one_mib.wav";
   for (auto _ : state) {
     std::FILE* file = std::fopen(host_path.c_str(), "rb");
+    if (file == nullptr) {
+      state.SkipWithError("cannot open the fixture");
+      break;
+    }
     std::fseek(file, 0, SEEK_END);
     const auto size = static_cast<std::size_t>(std::ftell(file));
     std::fseek(file, 0, SEEK_SET);
