@@ -39,7 +39,7 @@ struct Panel::CallScope {
 };
 
 Panel::Panel(std::string sim_root, Trace& trace)
-    : sim_root_(std::move(sim_root)), trace_(trace), model_(trace) {
+    : sim_root_(std::move(sim_root)), trace_(trace), model_(trace), sounds_(sim_root_) {
   fill_service_table(services_);
   set_active_panel(this);
 #if !defined(_WIN32)
@@ -51,6 +51,7 @@ Panel::Panel(std::string sim_root, Trace& trace)
     fs::current_path(sim_root_, ec);
     if (ec) throw LoadError(sim_root_ + ": cannot enter the simulator folder: " + ec.message());
     sim_root_ = fs::current_path().string();
+    sounds_ = SoundTrace(sim_root_);
   }
 }
 
@@ -172,8 +173,11 @@ void Panel::reload() {
 void Panel::service(GaugeInstance& g, std::int32_t code, std::uint32_t extra) {
   trace_.record({{"event", "service"}, {"instance", g.name()}, {"code", code}});
   if (!g.header().callback) return;
-  CallScope scope(*this, g);
-  g.header().callback(&g.header(), code, extra);
+  {
+    CallScope scope(*this, g);
+    g.header().callback(&g.header(), code, extra);
+  }
+  sounds_.drain(trace_);
 }
 
 void Panel::install(GaugeInstance& g) {
@@ -195,6 +199,7 @@ void Panel::kill(GaugeInstance& g) {
     g.header().callback(&g.header(), host::service_code::kKill, 0);
   }
   g.set_installed(false);
+  sounds_.drain(trace_);
 }
 
 void Panel::service_all(std::int32_t code, std::uint32_t extra) {
@@ -255,6 +260,7 @@ void Panel::run_frames(int count) {
       }
       refresh(*g);
     }
+    sounds_.drain(trace_);
   }
 }
 

@@ -16,6 +16,7 @@
 #include "panelsim/mouse_map.h"
 #include "panelsim/panel_config.h"
 #include "panelsim/sim_model.h"
+#include "panelsim/sound_trace.h"
 #include "panelsim/trace.h"
 
 namespace panelsim {
@@ -28,6 +29,7 @@ class Panel {
   Panel& operator=(const Panel&) = delete;
 
   SimModel& model() { return model_; }
+  const SoundTrace& sounds() const { return sounds_; }
   const std::string& sim_root() const { return sim_root_; }
   double frame_seconds() const { return 1.0 / frames_per_second_; }
   void set_frames_per_second(double fps) { frames_per_second_ = fps; }
@@ -67,6 +69,7 @@ class Panel {
   std::string sim_root_;
   Trace& trace_;
   SimModel model_;
+  SoundTrace sounds_;
   host::ServiceTable services_{};
   std::map<std::string, std::unique_ptr<LoadedModule>> modules_;  // by lower-case name
   std::vector<std::unique_ptr<GaugeInstance>> instances_;

@@ -311,6 +311,26 @@ class Runner {
       long long expected = integer(w, 2, "view position");
       check(expected == panel_.model().view_position(), std::to_string(expected),
             std::to_string(panel_.model().view_position()));
+    } else if (what == "sound") {
+      // The state of a file's sound: playing (once), looping or stopped.
+      const std::string& file = word(w, 2, "sound file");
+      const std::string& expected = word(w, 3, "playing, looping or stopped");
+      if (expected != "playing" && expected != "looping" && expected != "stopped") {
+        bad("sound state must be playing, looping or stopped");
+      }
+      std::string actual = sound_state_name(panel_.sounds().state(file));
+      check(expected == actual, expected, actual);
+    } else if (what == "sound-starts") {
+      const std::string& file = word(w, 2, "sound file");
+      long long expected = integer(w, 3, "number of starts");
+      int actual = panel_.sounds().starts(file);
+      check(expected == actual, std::to_string(expected), std::to_string(actual));
+    } else if (what == "sound-start") {
+      const std::string& file = word(w, 2, "sound file");
+      long long expected = integer(w, 3, "byte position");
+      long actual = panel_.sounds().last_start_position(file);
+      check(expected == actual, std::to_string(expected),
+            actual < 0 ? "never started" : std::to_string(actual));
     } else if (what == "user-word") {
       GaugeInstance& g = instance(word(w, 2, "instance"));
       long long expected = integer(w, 3, "user word");

@@ -38,6 +38,16 @@ std::string describe_event(const nlohmann::json& e) {
            (e.value("hot_spot", -1) < 0 ? " - no hot spot there" : "");
   } else if (what == "var") {
     text = "variable " + e.value("name", "") + " = " + e["value"].dump() + by;
+  } else if (what == "sound") {
+    char at[32];
+    std::snprintf(at, sizeof at, "%.3f", e.value("at", 0.0));
+    std::string action = e.value("action", "");
+    if (action == "start") action = e.value("looped", false) ? "starts looping" : "starts once";
+    if (action == "stop") action = "stops";
+    if (action == "end") action = "ends";
+    if (action == "lost") action = "is lost";
+    text = "sound " + e.value("file", "") + " " + action + " at byte " +
+           std::to_string(e.value("position", 0L)) + " (" + at + "s)";
   } else if (what == "install" || what == "service" || what == "kill") {
     text = what + " " + e.value("instance", "") +
            (e.contains("code") ? " code " + e["code"].dump() : "");

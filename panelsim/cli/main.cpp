@@ -38,7 +38,8 @@ std::string read_file(const fs::path& path) {
 }
 
 bool worth_showing(const nlohmann::json& e) {
-  static const char* kShown[] = {"key", "window", "view", "click", "var", "note", "expect_failed"};
+  static const char* kShown[] = {"key", "window", "view", "click",
+                                 "var", "sound",  "note", "expect_failed"};
   std::string what = e.value("event", "");
   // What elements show, except the bitmaps every element reports when it is first drawn.
   if (what == "element") return e.value("property", "") != "bitmap";
