@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <unordered_map>
 
 namespace sound_gauge_test {
 namespace {
@@ -10,6 +11,7 @@ namespace {
 struct Vars {
   std::vector<std::string> names;
   std::vector<double> values;
+  std::unordered_map<std::string, std::int32_t> ids;  // lower-case name → index
   SoundGaugeHost* host = nullptr;
 };
 Vars vars;
@@ -21,8 +23,16 @@ std::string lower(std::string text) {
 }
 
 std::int32_t index_of(const std::string& name) {
-  auto it = std::find(vars.names.begin(), vars.names.end(), lower(name));
-  return it == vars.names.end() ? -1 : static_cast<std::int32_t>(it - vars.names.begin());
+  auto it = vars.ids.find(lower(name));
+  return it == vars.ids.end() ? -1 : it->second;
+}
+
+std::int32_t add_var(const std::string& name, double value) {
+  vars.names.push_back(lower(name));
+  vars.values.push_back(value);
+  auto id = static_cast<std::int32_t>(vars.names.size() - 1);
+  vars.ids.emplace(vars.names.back(), id);
+  return id;
 }
 
 std::int32_t HOST_CALL find_var(const char* name) {
@@ -35,9 +45,7 @@ std::int32_t HOST_CALL register_var(const char* name) {
   if (name == nullptr) return -1;
   vars.host->registered.emplace_back(name);
   if (std::int32_t id = index_of(name); id >= 0) return id;
-  vars.names.push_back(lower(name));
-  vars.values.push_back(0.0);
-  return static_cast<std::int32_t>(vars.names.size() - 1);
+  return add_var(name, 0.0);
 }
 
 bool valid(std::int32_t id) {
@@ -96,8 +104,7 @@ void SoundGaugeHost::service(std::int32_t code) {
 void SoundGaugeHost::set_var(const std::string& name, double value) {
   std::int32_t id = index_of(name);
   if (id < 0) {
-    vars.names.push_back(lower(name));
-    vars.values.push_back(value);
+    add_var(name, value);
   } else {
     vars.values[id] = value;
   }
