@@ -22,8 +22,13 @@ function(korvan_add_gauge_module name)
     target_link_options(${name} PRIVATE -static)
     target_link_libraries(${name} PRIVATE kernel32 user32 winmm dsound)
   else()
-    target_link_options(${name} PRIVATE -Wl,--no-undefined
+    target_link_options(${name} PRIVATE
       -Wl,--version-script=${PROJECT_SOURCE_DIR}/host/gauge_module.map)
+    # clang's sanitizer runtime lives in the program that loads the module, so its symbols
+    # stay open in the module; everywhere else a module must name nothing it does not link.
+    if(NOT (KORVAN_SANITIZE AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang"))
+      target_link_options(${name} PRIVATE -Wl,--no-undefined)
+    endif()
     set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/host/gauge_module.map)
   endif()
 endfunction()

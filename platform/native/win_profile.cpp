@@ -1,8 +1,7 @@
 #include "platform/native/win_profile.h"
 
-#include <strings.h>
-
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -41,8 +40,10 @@ std::string_view unquote(std::string_view value) {
   return value;
 }
 
+// Names match without regard to case, byte by byte: an empty name is a name like any other.
 bool same_name(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+  return std::ranges::equal(
+      a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 std::optional<std::string> read_whole_file(LPCSTR file_name) {
