@@ -14,13 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace panelsim {
-namespace {
-
-std::size_t content_hash(const void* bytes, std::size_t size) {
-  return std::hash<std::string_view>{}(std::string_view(static_cast<const char*>(bytes), size));
-}
-
-}  // namespace
 
 const char* sound_state_name(SoundState state) {
   switch (state) {
@@ -59,6 +52,12 @@ std::string SoundTrace::file_for(const void*, std::size_t) {
   return {};
 }
 #else
+
+namespace {
+std::size_t content_hash(const void* bytes, std::size_t size) {
+  return std::hash<std::string_view>{}(std::string_view(static_cast<const char*>(bytes), size));
+}
+}  // namespace
 
 // Every WAVE file under the simulator root, by the hash of its data bytes: a buffer is named by
 // the file whose bytes it was filled with.
