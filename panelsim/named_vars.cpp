@@ -36,7 +36,10 @@ void NamedVars::publish(const std::string& name, std::vector<std::uint8_t> bytes
 }
 
 void NamedVars::unpublish(const std::string& name) {
-  data_.erase(to_lower(name));
+  auto it = data_.find(to_lower(name));
+  if (it == data_.end()) return;
+  retired_.push_back(std::move(it->second));  // a moved vector keeps its block
+  data_.erase(it);
 }
 
 void* NamedVars::published(const std::string& name) {

@@ -28,6 +28,8 @@ class NamedVars {
 
   // Published data: bytes another module offers under a name (a byte, a double, ...).
   void publish(const std::string& name, std::vector<std::uint8_t> bytes);
+  // Takes the name away. A gauge that linked the data earlier keeps reading its last bytes,
+  // which stay in memory as long as the variables do.
   void unpublish(const std::string& name);
   void* published(const std::string& name);  // null when nothing is published under it
 
@@ -39,6 +41,7 @@ class NamedVars {
   std::vector<Var> vars_;
   std::map<std::string, std::int32_t> ids_;                // lower-case name → id
   std::map<std::string, std::vector<std::uint8_t>> data_;  // lower-case name → bytes
+  std::vector<std::vector<std::uint8_t>> retired_;         // unpublished, still linked perhaps
 };
 
 }  // namespace panelsim

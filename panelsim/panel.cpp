@@ -42,6 +42,9 @@ Panel::Panel(std::string sim_root, Trace& trace)
     : sim_root_(std::move(sim_root)), trace_(trace), model_(trace), sounds_(sim_root_) {
   fill_service_table(services_);
   set_active_panel(this);
+  offset_server_.on_access(
+      [this](const OffsetAccess& access) { trace_.record(offset_access_event(access)); });
+  offset_window_ = std::make_unique<OffsetServerWindow>(offset_server_);
 #if !defined(_WIN32)
   platform::set_sim_time(0.0);
 #endif
@@ -246,9 +249,9 @@ void Panel::refresh(GaugeInstance& g) {
   }
 }
 
-void Panel::run_frames(int count) {
+void Panel::run_frames(int count, bool paused) {
   for (int i = 0; i < count; ++i) {
-    model_.advance(frame_seconds());
+    model_.advance(paused ? 0.0 : frame_seconds());
 #if !defined(_WIN32)
     platform::set_sim_time(model_.seconds());
 #endif

@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "host/panel_services.h"
+#include "panelsim/aircraft_offsets.h"
 #include "panelsim/gauge_instance.h"
 #include "panelsim/module_loader.h"
 #include "panelsim/mouse_map.h"
+#include "panelsim/offset_server.h"
 #include "panelsim/panel_config.h"
 #include "panelsim/sim_model.h"
 #include "panelsim/sound_trace.h"
@@ -47,7 +49,13 @@ class Panel {
   void kill(GaugeInstance& g);     // service code 12
   void service(GaugeInstance& g, std::int32_t code, std::uint32_t extra = 0);
   void service_all(std::int32_t code, std::uint32_t extra = 0);
-  void run_frames(int count);
+  // paused: the frames pass with the clock standing still, as in a paused simulation.
+  void run_frames(int count, bool paused = false);
+
+  // The offset server, on its "UIPCMAIN" window from the start of the panel; once removed it
+  // stays away for the rest of the run.
+  void remove_offset_server() { offset_window_.reset(); }
+  AircraftOffsets& offsets() { return offsets_; }
 
   // Mouse: returns the hot spot's list index, or -1 when nothing was there.
   int click(GaugeInstance& g, int x, int y, std::uint32_t event);
@@ -69,6 +77,9 @@ class Panel {
   std::string sim_root_;
   Trace& trace_;
   SimModel model_;
+  AircraftOffsets offsets_{model_};
+  OffsetServer offset_server_{offsets_};
+  std::unique_ptr<OffsetServerWindow> offset_window_;
   SoundTrace sounds_;
   host::ServiceTable services_{};
   std::map<std::string, std::unique_ptr<LoadedModule>> modules_;  // by lower-case name

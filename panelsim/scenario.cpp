@@ -143,6 +143,13 @@ class Runner {
       set(w);
     } else if (cmd == "frames") {
       panel_.run_frames(static_cast<int>(integer(w, 1, "frame count")));
+    } else if (cmd == "pause") {
+      panel_.run_frames(static_cast<int>(integer(w, 1, "frame count")), true);
+    } else if (cmd == "zone") {
+      zone(w);
+    } else if (cmd == "offset-server") {
+      if (word(w, 1, "remove") != "remove") bad("offset-server takes remove");
+      panel_.remove_offset_server();
     } else if (cmd == "click") {
       click(w);
     } else if (cmd == "drag") {
@@ -208,9 +215,34 @@ class Runner {
                                  word(w, 3, "on or off") == "on");
     } else if (what == "string") {
       panel_.model().set_string_var(word(w, 2, "name"), word(w, 3, "text"));
+    } else if (what == "aircraft") {
+      const std::string& field = word(w, 2, "speed, acceleration or hold");
+      if (field == "speed") {
+        panel_.model().set_aircraft_speed(number(w, 3, "speed"), "scenario");
+      } else if (field == "acceleration") {
+        panel_.model().set_aircraft_acceleration(number(w, 3, "acceleration"));
+      } else if (field == "hold") {
+        long long hold = integer(w, 3, "hold word");
+        if (hold < 0 || hold > 0xFFFF) bad("hold word must be 0 to 65535");
+        panel_.model().set_hold_word(static_cast<std::uint16_t>(hold), "scenario");
+      } else {
+        bad("set aircraft takes speed, acceleration or hold");
+      }
     } else {
-      bad("set takes token, var, failure or string");
+      bad("set takes token, var, failure, string or aircraft");
     }
+  }
+
+  // "in_catapult_zone": a byte published under the name, or removed.
+  void zone(const std::vector<std::string>& w) {
+    const std::string& what = word(w, 1, "zone byte or remove");
+    if (what == "remove") {
+      panel_.model().set_catapult_zone(std::nullopt);
+      return;
+    }
+    long long value = integer(w, 1, "zone byte");
+    if (value < 0 || value > 255) bad("zone byte must be 0 to 255");
+    panel_.model().set_catapult_zone(static_cast<std::uint8_t>(value));
   }
 
   void click(const std::vector<std::string>& w) {
@@ -297,6 +329,20 @@ class Runner {
       } else {
         check_number(expected, *actual, tolerance(w, 4));
       }
+    } else if (what == "aircraft") {
+      const std::string& field = word(w, 2, "speed, acceleration or hold");
+      const SimModel& model = panel_.model();
+      double actual = 0.0;
+      if (field == "speed") {
+        actual = model.aircraft_speed();
+      } else if (field == "acceleration") {
+        actual = model.aircraft_acceleration();
+      } else if (field == "hold") {
+        actual = model.hold_word();
+      } else {
+        bad("expect aircraft takes speed, acceleration or hold");
+      }
+      check_number(number(w, 3, "value"), actual, tolerance(w, 4));
     } else if (what == "token") {
       check_number(number(w, 3, "value"),
                    panel_.model().token_number(static_cast<std::int32_t>(integer(w, 2, "token"))),

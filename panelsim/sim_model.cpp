@@ -103,6 +103,44 @@ SimModel::SimModel(Trace& trace) : trace_(trace) {
   set_token(tk::kTimeOfDay, 12 * 3600.0);
   set_token(tk::kPressureSetting, 29.92);
   set_string_var("ATC ID", "F-KRVN");
+  // The aircraft stands on the deck, off the catapult.
+  set_catapult_zone(0);
+}
+
+namespace {
+constexpr double kFeetPerSecondPerKnot = 1.68781;
+constexpr const char* kCatapultZoneName = "in_catapult_zone";
+}  // namespace
+
+void SimModel::set_aircraft_speed(double feet_per_second, const std::string& by) {
+  nlohmann::json line = {{"event", "aircraft"}, {"speed", feet_per_second}};
+  if (!by.empty()) line["by"] = by;
+  if (hold_word_ != 0 && by == "offset server") {
+    line["refused"] = "held";
+    trace_.record(line);
+    return;
+  }
+  aircraft_speed_ = feet_per_second;
+  set_token(tk::kIndicatedAirspeed, feet_per_second / kFeetPerSecondPerKnot);
+  line["airspeed"] = token_number(tk::kIndicatedAirspeed);
+  line["acceleration"] = aircraft_acceleration_;
+  trace_.record(line);
+}
+
+void SimModel::set_hold_word(std::uint16_t word, const std::string& by) {
+  if (word == hold_word_) return;
+  hold_word_ = word;
+  nlohmann::json line = {{"event", "aircraft"}, {"hold", word}};
+  if (!by.empty()) line["by"] = by;
+  trace_.record(line);
+}
+
+void SimModel::set_catapult_zone(std::optional<std::uint8_t> zone) {
+  if (zone) {
+    vars_.publish(kCatapultZoneName, {*zone});
+  } else {
+    vars_.unpublish(kCatapultZoneName);
+  }
 }
 
 std::string SimModel::string_var(const std::string& name) const {

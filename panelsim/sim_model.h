@@ -53,6 +53,22 @@ class SimModel {
   std::optional<double> number_var(const std::string& name) const;
   void set_string_var(const std::string& name, const std::string& value);
 
+  // The aircraft on the deck, as the offset server shows it to the catapult: its speed in ft/s
+  // (indicated airspeed, token 61, follows it in knots), its acceleration in ft/s² and the hold
+  // word. While the hold word is not 0 the aircraft is held: speeds written through the server
+  // are refused. Changes are recorded in the trace as "aircraft" events.
+  double aircraft_speed() const { return aircraft_speed_; }
+  double aircraft_acceleration() const { return aircraft_acceleration_; }
+  std::uint16_t hold_word() const { return hold_word_; }
+  void set_aircraft_speed(double feet_per_second, const std::string& by);
+  void set_aircraft_acceleration(double feet_per_second_squared) {
+    aircraft_acceleration_ = feet_per_second_squared;
+  }
+  void set_hold_word(std::uint16_t word, const std::string& by);
+  // "in_catapult_zone", the byte that tells whether the aircraft stands on a catapult: published
+  // with a value (0 from the start), or taken away with none.
+  void set_catapult_zone(std::optional<std::uint8_t> zone);
+
   NamedVars& vars() { return vars_; }
   Trace& trace() { return trace_; }
 
@@ -79,6 +95,9 @@ class SimModel {
   std::map<std::string, std::string> strings_;  // lower-case name → text
   long frame_ = 0;
   double seconds_ = 0.0;
+  double aircraft_speed_ = 0.0;
+  double aircraft_acceleration_ = 0.0;
+  std::uint16_t hold_word_ = 0;
 };
 
 }  // namespace panelsim

@@ -48,6 +48,19 @@ std::string describe_event(const nlohmann::json& e) {
     if (action == "lost") action = "is lost";
     text = "sound " + e.value("file", "") + " " + action + " at byte " +
            std::to_string(e.value("position", 0L)) + " (" + at + "s)";
+  } else if (what == "aircraft") {
+    char line[160];
+    if (e.contains("hold")) {
+      std::snprintf(line, sizeof line, "aircraft hold word %d", e.value("hold", 0));
+    } else if (e.contains("refused")) {
+      std::snprintf(line, sizeof line, "aircraft held: speed %.2f ft/s refused",
+                    e.value("speed", 0.0));
+    } else {
+      std::snprintf(line, sizeof line,
+                    "aircraft speed %7.2f ft/s (%6.2f kt), acceleration %.2f ft/s2",
+                    e.value("speed", 0.0), e.value("airspeed", 0.0), e.value("acceleration", 0.0));
+    }
+    text = line + by;
   } else if (what == "install" || what == "service" || what == "kill") {
     text = what + " " + e.value("instance", "") +
            (e.contains("code") ? " code " + e["code"].dump() : "");

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 
 #include "panelsim/errors.h"
@@ -38,8 +39,8 @@ std::string read_file(const fs::path& path) {
 }
 
 bool worth_showing(const nlohmann::json& e) {
-  static const char* kShown[] = {"key", "window", "view", "click",
-                                 "var", "sound",  "note", "expect_failed"};
+  static const char* kShown[] = {"key",   "window", "view",     "click",        "var",
+                                 "sound", "note",   "aircraft", "expect_failed"};
   std::string what = e.value("event", "");
   // What elements show, except the bitmaps every element reports when it is first drawn.
   if (what == "element") return e.value("property", "") != "bitmap";
@@ -60,8 +61,16 @@ int run_one(fs::path scenario_path, fs::path root, fs::path trace_path, bool tim
     result = panelsim::run_scenario(panel, lines, scenario_path.string(), std::cerr);
   }
   if (timeline) {
+    // A gauge that writes a variable every frame shows only the writes that change it.
+    std::map<std::string, nlohmann::json> last_written;
     for (const auto& e : trace.events()) {
-      if (worth_showing(e)) std::cout << panelsim::describe_event(e) << "\n";
+      if (!worth_showing(e)) continue;
+      if (e.value("event", "") == "var") {
+        auto [it, first] = last_written.try_emplace(e.value("name", ""), e["value"]);
+        if (!first && it->second == e["value"]) continue;
+        it->second = e["value"];
+      }
+      std::cout << panelsim::describe_event(e) << "\n";
     }
   }
   std::cout << scenario_path.filename().string() << ": " << result.expectations - result.failures
