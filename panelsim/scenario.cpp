@@ -64,6 +64,7 @@ class Runner {
     for (const auto& line : lines) {
       line_ = &line;
       execute(line.words);
+      if (!result_.skipped.empty()) break;
     }
     return result_;
   }
@@ -172,12 +173,27 @@ class Runner {
       panel_.reload();
     } else if (cmd == "window") {
       window(w);
+    } else if (cmd == "needs") {
+      needs(w);
     } else if (cmd == "note") {
       panel_.model().trace().record({{"event", "note"}, {"text", trim(line_->text.substr(4))}});
     } else if (cmd == "expect") {
       expect(w);
     } else {
       bad("unknown command \"" + cmd + "\"");
+    }
+  }
+
+  // A scenario that follows sounds on the simulated clock cannot run where the real sound device
+  // plays them: it stops there, and says so.
+  void needs(const std::vector<std::string>& w) {
+    const std::string& what = word(w, 1, "what the scenario needs");
+    if (what != "simulated-sound") bad("needs takes simulated-sound");
+    if (!SoundTrace::observes_sounds()) {
+      result_.skipped =
+          "needs simulated-sound: this build plays through the real sound device, which keeps "
+          "real time and reports nothing to panelsim";
+      panel_.model().trace().record({{"event", "note"}, {"text", "skipped: " + result_.skipped}});
     }
   }
 

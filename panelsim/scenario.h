@@ -23,6 +23,7 @@ std::vector<ScenarioLine> parse_scenario(const std::string& text, const std::str
 struct ScenarioResult {
   int expectations = 0;
   int failures = 0;
+  std::string skipped;  // why the scenario stopped early: this build lacks what it needs
 };
 
 // Runs the scenario on the panel; every failed expectation is written to `out` with its line,

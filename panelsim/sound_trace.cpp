@@ -46,12 +46,19 @@ long SoundTrace::last_start_position(const std::string& file) const {
 }
 
 #if defined(_WIN32)
+bool SoundTrace::observes_sounds() {
+  return false;
+}
 void SoundTrace::drain(Trace&) {}
 void SoundTrace::index_sound_files() {}
 std::string SoundTrace::file_for(const void*, std::size_t) {
   return {};
 }
 #else
+
+bool SoundTrace::observes_sounds() {
+  return true;
+}
 
 namespace {
 std::size_t content_hash(const void* bytes, std::size_t size) {

@@ -17,6 +17,9 @@ class SoundTrace {
  public:
   explicit SoundTrace(std::string sim_root) : sim_root_(std::move(sim_root)) {}
 
+  // Whether this build sees what its sounds do: natively yes, on Windows no.
+  static bool observes_sounds();
+
   // Takes what the sound device did since the last call and records it in the trace.
   void drain(Trace& trace);
 

@@ -76,6 +76,10 @@ int run_one(fs::path scenario_path, fs::path root, fs::path trace_path, bool tim
   std::cout << scenario_path.filename().string() << ": " << result.expectations - result.failures
             << " of " << result.expectations << " expectations met; trace in "
             << trace_path.string() << "\n";
+  if (!result.skipped.empty()) {
+    std::cout << scenario_path.filename().string() << ": skipped the rest: " << result.skipped
+              << "\n";
+  }
   return result.failures == 0 ? 0 : 1;
 }
 
