@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "audio/sound_manager.h"
+#include "host/default_routines.h"
 #include "host/panel_services.h"
 #include "sound_gauge/sound_config.h"
 #include "sound_gauge/sound_update.h"
@@ -55,31 +56,14 @@ host::StaticImageElement face{.element = {.kind = host::ElementKind::StaticImage
                                           .image_flags = kFaceImageFlags}};
 host::Element* elements[] = {&face.element, nullptr};
 
-// The default routines hand the gauge's first element to the host's element-tree services.
-template <int Routine>
-void HOST_CALL default_routine() {
-  host::element_tree_service(Routine, elements[0]);
-}
-template <int Routine>
-void HOST_CALL default_routine_with_value(std::uint32_t value) {
-  host::element_tree_service(Routine, elements[0], value);
-}
-
-host::GaugeHeader sound_gauge_header{
+constinit host::GaugeHeader sound_gauge_header = host::with_default_routines<elements>({
     .version = 800,
     .name = "qrn_xml_sound3",
     .elements = elements,
-    .routine1 = default_routine<1>,
-    .routine2 = default_routine_with_value<2>,
-    .routine3 = default_routine<3>,
-    .routine4 = default_routine<4>,
-    .routine5 = default_routine_with_value<5>,
-    .routine6 = default_routine<6>,
-    .routine7 = default_routine<7>,
     .size_mm = 20,
     .mouse_rects = nullptr,
     .callback = gauge_callback,
-};
+});
 
 void HOST_CALL module_init() {}
 void HOST_CALL module_deinit() {}
