@@ -6,6 +6,7 @@
 #include "catapult/catapult_controls.h"
 #include "catapult/catapult_state.h"
 #include "catapult/launch_update.h"
+#include "host/default_routines.h"
 #include "host/mouse_list.h"
 #include "host/panel_services.h"
 
@@ -155,31 +156,14 @@ host::MouseRect mouse_rects[] = {
     end(),
 };
 
-// The default routines hand the gauge's first element to the host's element-tree services.
-template <int Routine>
-void HOST_CALL default_routine() {
-  host::element_tree_service(Routine, elements[0]);
-}
-template <int Routine>
-void HOST_CALL default_routine_with_value(std::uint32_t value) {
-  host::element_tree_service(Routine, elements[0], value);
-}
-
-host::GaugeHeader catapult_header{
+constinit host::GaugeHeader catapult_header = host::with_default_routines<elements>({
     .version = 800,
     .name = "catapult",
     .elements = elements,
-    .routine1 = default_routine<1>,
-    .routine2 = default_routine_with_value<2>,
-    .routine3 = default_routine<3>,
-    .routine4 = default_routine<4>,
-    .routine5 = default_routine_with_value<5>,
-    .routine6 = default_routine<6>,
-    .routine7 = default_routine<7>,
     .size_mm = 100,
     .mouse_rects = mouse_rects,
     .callback = gauge_callback,
-};
+});
 
 void HOST_CALL module_init() {}
 void HOST_CALL module_deinit() {}
