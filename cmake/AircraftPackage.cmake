@@ -33,7 +33,7 @@ function(korvan_aircraft_sounds target list_file)
   add_custom_command(OUTPUT ${stamp} ${outputs}
     COMMAND Python3::Interpreter ${generator} --list ${list_file} --out-dir ${ARG_OUT_DIR}
             --stamp ${stamp}
-    DEPENDS ${list_file} ${generator}
+    DEPENDS ${list_file} ${generator} ${PROJECT_SOURCE_DIR}/tools/generated_files.py
     COMMENT "Generating the sounds of ${target}")
   add_custom_target(${target} ALL DEPENDS ${stamp})
   set_property(GLOBAL APPEND PROPERTY KORVAN_PACKAGE_MODULES ${target})

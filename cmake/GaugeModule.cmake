@@ -32,3 +32,16 @@ function(korvan_add_gauge_module name)
     set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/host/gauge_module.map)
   endif()
 endfunction()
+
+# A test that the module exports exactly ImportTable and Linkage, and on Windows imports only
+# system DLLs (tests/module_a/check_exports.py).
+function(korvan_add_exports_check test_name module)
+  if(WIN32)
+    set(tool objdump ${CMAKE_OBJDUMP})
+  else()
+    set(tool nm ${CMAKE_NM})
+  endif()
+  add_test(NAME ${test_name}
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/module_a/check_exports.py ${tool}
+            $<TARGET_FILE:${module}>)
+endfunction()

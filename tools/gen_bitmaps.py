@@ -15,7 +15,8 @@ import argparse
 import os
 import shlex
 import sys
-import tempfile
+
+from generated_files import write_atomically
 
 FILE_HEADER_SIZE = 14
 INFO_HEADER_SIZE = 40
@@ -288,19 +289,6 @@ def native_source(module, bitmaps, waves):
                "  ~Registration() { platform::unregister_module_resources(resources); }\n"
                "} registration;\n\n}  // namespace\n")
     return "".join(out)
-
-
-def write_atomically(path, data):
-    folder = os.path.dirname(os.path.abspath(path))
-    os.makedirs(folder, exist_ok=True)
-    fd, temp = tempfile.mkstemp(dir=folder, prefix=".gen-")
-    try:
-        with os.fdopen(fd, "wb") as f:
-            f.write(data)
-        os.replace(temp, path)
-    except BaseException:
-        os.unlink(temp)
-        raise
 
 
 def main():

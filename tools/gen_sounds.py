@@ -25,7 +25,8 @@ import random
 import shlex
 import struct
 import sys
-import tempfile
+
+from generated_files import write_atomically
 
 KINDS = {
     "click": {"seconds": 0.03},
@@ -167,19 +168,6 @@ def wave_bytes(kind, s):
     body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt
     body += b"data" + struct.pack("<I", len(frames)) + frames + (b"\0" if len(frames) % 2 else b"")
     return b"RIFF" + struct.pack("<I", len(body)) + body
-
-
-def write_atomically(path, data):
-    folder = os.path.dirname(os.path.abspath(path))
-    os.makedirs(folder, exist_ok=True)
-    fd, temp = tempfile.mkstemp(dir=folder, prefix=".gen-")
-    try:
-        with os.fdopen(fd, "wb") as f:
-            f.write(data)
-        os.replace(temp, path)
-    except BaseException:
-        os.unlink(temp)
-        raise
 
 
 def main():

@@ -15,7 +15,7 @@ function(korvan_module_resources LIST_FILE OUT_DIR OUT_VAR)
   add_custom_command(OUTPUT ${output}
     COMMAND Python3::Interpreter ${generator} --list ${LIST_FILE} --out-dir ${OUT_DIR}
             ${kind} ${output} --depfile ${output}.d
-    DEPENDS ${LIST_FILE} ${generator}
+    DEPENDS ${LIST_FILE} ${generator} ${PROJECT_SOURCE_DIR}/tools/generated_files.py
     DEPFILE ${output}.d
     COMMENT "Generating the resources of ${stem}")
   set(${OUT_VAR} ${output} PARENT_SCOPE)
